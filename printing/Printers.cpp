@@ -15,9 +15,11 @@ namespace {
 constexpr int kFallbackResolution = 300;
 constexpr qsizetype kWriteChunk = 64 * 1024;
 
+// The scheduler could not be reached or broke down, as opposed to an answer about the
+// printer or the job.
 bool isPrintSystemFailure(ipp_status_t status)
 {
-    return status >= IPP_STATUS_ERROR_INTERNAL;
+    return status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL;
 }
 
 // A failure of the print system itself (scheduler unreachable, internal errors) reads like
