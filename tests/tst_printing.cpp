@@ -1,10 +1,13 @@
 #include "CupsScheduler.h"
 
 #include "printing/Printers.h"
+#include "printing/Voucher.h"
+#include "ui/ErrorDisplay.h"
 #include "ui/FlatSpeedButton.h"
 #include "ui/UnitMavlo.h"
 
 #include <QLineEdit>
+#include <QSet>
 #include <QTest>
 
 #include <memory>
@@ -53,6 +56,11 @@ private slots:
     void faults_data();
     void faults();
     void printerIsChosenOnceARun();
+    void unusualFieldTexts_data();
+    void unusualFieldTexts();
+    void faultsBetweenCopies_data();
+    void faultsBetweenCopies();
+    void spoolDiskFull();
 
 private:
     QLineEdit *field(const char *name) const { return form->findChild<QLineEdit *>(QLatin1String(name)); }
@@ -281,6 +289,113 @@ void TestPrinting::printerIsChosenOnceARun()
     QCOMPARE(click().size(), 0);
     QCOMPARE(errors->texts, QStringList(2, QStringLiteral("There is no default printer currently selected.")));
     restartProgram();
+    QCOMPARE(click().size(), 2);
+}
+
+void TestPrinting::unusualFieldTexts_data()
+{
+    QTest::addColumn<QString>("price");
+
+    QTest::newRow("10,000-character price") << QStringLiteral("价格12345 abcde ").repeated(1000);
+    QTest::newRow("control characters and tabs") << QStringLiteral("5\t元\x01\x1b[0m\r\n\u0000end");
+    QTest::newRow("right-to-left text") << QStringLiteral("שלום 5 مرحبا");
+    QTest::newRow("characters outside the BMP") << QStringLiteral("😀5元𠀀𝄞");
+    QTest::newRow("combining marks") << QStringLiteral("e\u0301\u0301 a\u0308 元\u20dd");
+    QTest::newRow("only blanks") << QStringLiteral("     ");
+}
+
+void TestPrinting::unusualFieldTexts()
+{
+    QFETCH(QString, price);
+    field("Edit2")->setText(price);
+    // The field may refuse some of it (line breaks); what it holds is what must be printed.
+    const QString held = field("Edit2")->text();
+
+    const QStringList docs = click();
+    QCOMPARE(errors->texts, QStringList());
+    QCOMPARE(docs.size(), 2);
+    // A reader gets back the printable characters; blanks and controls leave no glyph, and
+    // characters no installed face draws may come back as nothing.
+    const auto comparable = [](const QString &text) {
+        QString out;
+        for (const char32_t c : text.normalized(QString::NormalizationForm_KC).toUcs4()) {
+            if (QChar::isPrint(c) && !QChar::isSpace(c) && QChar::category(c) != QChar::Mark_NonSpacing
+                && QChar::category(c) != QChar::Mark_Enclosing && QChar::requiresSurrogates(c) == false)
+                out += QString::fromUcs4(&c, 1);
+        }
+        return out;
+    };
+    for (const QString &doc : docs) {
+        const QStringList texts = textsOf(pdfLines(doc));
+        QCOMPARE(texts.mid(texts.size() - 4), QStringList(4, QStringLiteral(".")));
+        const QString body = comparable(texts.mid(1, texts.size() - 5).join(QString()));
+        const QString expected = comparable(QStringLiteral("价格:") + held + QStringLiteral("时间:2026-12-11 09:30:05抵用餐劵 当日盖章有效"));
+        if (price.contains(QChar(0x05E9))) // a reader may give right-to-left runs back in visual order
+            QCOMPARE(QSet<QChar>(body.begin(), body.end()), QSet<QChar>(expected.begin(), expected.end()));
+        else
+            QCOMPARE(body, expected);
+    }
+}
+
+void TestPrinting::faultsBetweenCopies_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("scheduler stopped") << "stop" << "Win32 Error.  Code: " << 1;
+    // Deleting a queue takes its jobs with it, the first copy's included.
+    QTest::newRow("queue deleted") << "delete" << "The printer or class does not exist." << 0;
+}
+
+void TestPrinting::faultsBetweenCopies()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    QFETCH(int, kept);
+
+    // The second copy reads the name field after the first copy went to the scheduler.
+    int nameReads = 0;
+    const auto name = [&] {
+        if (++nameReads == 2) {
+            if (fault == "stop")
+                stop();
+            else
+                run(QStringLiteral("lpadmin"), {"-x", kQueue});
+        }
+        return field("Edit1")->text();
+    };
+    const auto text = [this](const char *f) { return [this, f] { return field(f)->text(); }; };
+    const qsizetype before = documents().size();
+    guarded([&] { printVoucherTwice(Printer(), VoucherFields{name, text("Edit2"), text("Edit3"), text("Edit4")}); });
+    if (fault == "stop")
+        resume();
+
+    QCOMPARE(documents().size() - before, kept);
+    QCOMPARE(errors->texts.size(), 1);
+    QVERIFY2(errors->texts[0].startsWith(message), qPrintable(errors->texts[0]));
+
+    // The window is still usable, and once the queue is back a click prints both copies.
+    if (fault == "delete") {
+        reset();
+        restartProgram();
+    }
+    QCOMPARE(click().size(), 2);
+}
+
+void TestPrinting::spoolDiskFull()
+{
+    const QString spool = QString::fromLocal8Bit(qgetenv("MAVLO_CUPS_DIR")) + QStringLiteral("/spool");
+    // A spool too small for one document, laid over the scheduler's own.
+    if (!run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=8k,mode=0710,gid=7", "tmpfs", spool}))
+        QSKIP("cannot mount a small tmpfs here");
+    struct Unmount {
+        QString spool;
+        ~Unmount() { run(QStringLiteral("umount"), {spool}); }
+    } unmount{spool};
+    QCOMPARE(click().size(), 0);
+    QCOMPARE(errors->texts.size(), 1);
+    QVERIFY2(!errors->texts[0].isEmpty(), "the failure is shown");
+    run(QStringLiteral("umount"), {spool});
     QCOMPARE(click().size(), 2);
 }
 
