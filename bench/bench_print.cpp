@@ -74,9 +74,9 @@ void RenderOneVoucher(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(PrintCommand)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(TwoLpSubmissions)->Unit(benchmark::kMillisecond)->MinTime(2);
-BENCHMARK(RenderOneVoucher)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(PrintCommand)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(TwoLpSubmissions)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
+BENCHMARK(RenderOneVoucher)->Unit(benchmark::kMillisecond)->MinTime(2)->UseRealTime();
 
 int main(int argc, char *argv[])
 {

@@ -22,9 +22,9 @@ bool isPrintSystemFailure(ipp_status_t status)
     return status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL;
 }
 
-// A failure of the print system itself (scheduler unreachable, internal errors) reads like
-// the system errors of the original, with CUPS' status name and text as the second line;
-// anything else the scheduler refused is reported in its own words.
+// A failure of the print system itself (scheduler unreachable, internal errors) is reported
+// as a system error: its code, then CUPS' status name and text on a second line. Anything
+// else the scheduler refused is reported in its own words.
 [[noreturn]] void raiseCupsFailure(ipp_status_t status, const QString &text)
 {
     if (isPrintSystemFailure(status))
