@@ -11,14 +11,7 @@ idle_seconds=${IDLE_SECONDS:-60}
 startup_runs=${STARTUP_RUNS:-21}
 idle_runs=${IDLE_RUNS:-3}
 
-scripts/install-deps.sh
-for p in libbenchmark-dev libxcb1-dev xvfb python3; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="${missing:-} $p"
-done
-if [ -n "${missing:-}" ]; then
-    as_root=; [ "$(id -u)" -eq 0 ] || as_root=sudo
-    $as_root apt-get update && $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
-fi
+scripts/install-deps.sh libbenchmark-dev libxcb1-dev xvfb python3
 cmake -S . -B build-bench -G Ninja -DMAVLO_BENCH=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench >/dev/null
 mavlo=build-bench/bin/Mavlo

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Installs the Debian 12 packages the program needs to build, run and be tested, where they
-# are missing. Runs apt as root, through sudo when needed.
+# Installs the Debian 12 packages the program needs to build, run and be tested, and any
+# named on the command line, where they are missing. Runs apt as root, through sudo when needed.
+#   install-deps.sh [PACKAGE...]
 set -eu
 
 packages="
@@ -9,6 +10,7 @@ packages="
   fonts-liberation2 fonts-wqy-microhei fonts-arphic-uming
   cups-daemon cups-client poppler-utils locales
   dpkg-dev desktop-file-utils appstream
+  $*
 "
 
 missing=

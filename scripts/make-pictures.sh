@@ -1,18 +1,12 @@
 #!/bin/sh
 # Regenerates the README's pictures from the program as it is now: the window under Xvfb
 # (docs/window.png) and a voucher printed on the virtual receipt queue (docs/voucher.png).
-# Needs a build (build/bin/Mavlo); installs Xvfb, ImageMagick, xdotool and poppler if missing.
+# Needs a build (build/bin/Mavlo); installs Xvfb, ImageMagick and xdotool if missing.
 set -eu
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-for p in xvfb imagemagick xdotool x11-utils poppler-utils; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="${missing:-} $p"
-done
-if [ -n "${missing:-}" ]; then
-    as_root=; [ "$(id -u)" -eq 0 ] || as_root=sudo
-    $as_root apt-get update && $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
-fi
+scripts/install-deps.sh xvfb imagemagick xdotool x11-utils
 
 work=$(mktemp -d /tmp/mavlo-pictures.XXXXXX)
 display=:$((90 + $$ % 9))
