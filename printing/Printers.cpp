@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QScopeGuard>
 
 #include <cups/cups.h>
 
@@ -168,15 +169,11 @@ void TPrinter::EndDoc()
         return;
     m_painter.end();
     m_writer.reset();
-    try {
-        submitJob();
-    } catch (...) {
+    const auto done = qScopeGuard([this] {
         m_document.clear();
         m_printing = false;
-        throw;
-    }
-    m_document.clear();
-    m_printing = false;
+    });
+    submitJob();
 }
 
 void TPrinter::submitJob()
