@@ -26,7 +26,7 @@ collect() {
         [ -e "$doc" ] || continue
         n=$(basename "$doc" | sed 's/^d0*\([0-9]*\)-001$/\1/')
         target=$(printf '%s/voucher-%05d.pdf' "$out" "$n")
-        [ -e "$target" ] || cp "$doc" "$target"
+        [ -e "$target" ] || { cp "$doc" "$target" && chmod 644 "$target"; }
     done
 }
 
