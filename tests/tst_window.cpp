@@ -1,6 +1,7 @@
 #include "ui/UnitMavlo.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@ private slots:
     void tabOrderSelectsWholeText();
     void clickPlacesCaret();
     void nameFieldIsReadOnlyButFocusable();
+    void inputMethodCommitsChinese();
 
 private:
     QLineEdit *edit(const char *name) const { return form->findChild<QLineEdit *>(QLatin1String(name)); }
@@ -209,6 +211,19 @@ void TestWindow::nameFieldIsReadOnlyButFocusable()
     QCOMPARE(name->text(), QStringLiteral("松禾食堂"));
     name->selectAll();
     QCOMPARE(name->selectedText(), QStringLiteral("松禾食堂"));
+}
+
+void TestWindow::inputMethodCommitsChinese()
+{
+    // What Fcitx or IBus send: a composition shown in place, then the chosen characters.
+    QLineEdit *price = edit("Edit2");
+    QVERIFY(price->testAttribute(Qt::WA_InputMethodEnabled));
+    QInputMethodEvent composing(QStringLiteral("wu"), {});
+    QApplication::sendEvent(price, &composing);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("五元"));
+    QApplication::sendEvent(price, &commit);
+    QCOMPARE(price->text(), QStringLiteral("五元"));
 }
 
 QTEST_MAIN(TestWindow)
