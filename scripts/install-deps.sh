@@ -5,7 +5,7 @@
 set -eu
 
 packages="
-  g++ clang cmake ninja-build pkg-config
+  g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   qt6-base-dev libcups2-dev libjpeg62-turbo-dev
   fonts-liberation2 fonts-wqy-microhei fonts-arphic-uming
   cups-daemon cups-client poppler-utils locales
