@@ -9,7 +9,7 @@ packages="
   qt6-base-dev libcups2-dev libjpeg62-turbo-dev
   fonts-liberation2 fonts-wqy-microhei fonts-arphic-uming
   cups-daemon cups-client poppler-utils locales
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream
   $*
 "
 
