@@ -26,12 +26,8 @@ std::vector<qsizetype> graphemeBoundaries(const QString &text)
 {
     std::vector<qsizetype> bounds{0};
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (qsizetype at = finder.toNextBoundary(); at != -1 && at <= text.size(); at = finder.toNextBoundary()) {
-        if (at > bounds.back())
-            bounds.push_back(at);
-    }
-    if (bounds.back() != text.size())
-        bounds.push_back(text.size());
+    for (qsizetype at = finder.toNextBoundary(); at != -1; at = finder.toNextBoundary())
+        bounds.push_back(at);
     return bounds;
 }
 

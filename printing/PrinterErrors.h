@@ -18,11 +18,7 @@ public:
 class EWin32Error final : public Exception {
 public:
     EWin32Error(int code, const QString &systemText)
-        : Exception(QStringLiteral("Win32 Error.  Code: %1.\n%2").arg(code).arg(systemText)), m_code(code)
+        : Exception(QStringLiteral("Win32 Error.  Code: %1.\n%2").arg(code).arg(systemText))
     {
     }
-    int code() const { return m_code; }
-
-private:
-    int m_code;
 };

@@ -17,8 +17,9 @@ using namespace CupsScheduler;
 namespace {
 
 const QDateTime kNow(QDate(2026, 12, 11), QTime(9, 30, 5));
+const QString kTimeLine = QStringLiteral("时间:2026-12-11 09:30:05");
 // What one voucher shows with the window's initial texts, blank lines left out.
-const QStringList kVoucher{"名称:松禾食堂", "价格:5元", "时间:2026-12-11 09:30:05", "抵用餐劵 当日盖章有效", ".", ".", ".", "."};
+const QStringList kVoucher{"名称:松禾食堂", "价格:5元", kTimeLine, "抵用餐劵 当日盖章有效", ".", ".", ".", "."};
 // The virtual queue's page and printable area, in points.
 constexpr qreal kPrintableLeft = 14, kPrintableRight = 150;
 
@@ -151,7 +152,7 @@ void TestPrinting::fieldTexts_data()
     QTest::addColumn<int>("lines");           // printed lines they take, where it is known
     QTest::addColumn<int>("pages");
 
-    const QString time = QStringLiteral("时间:2026-12-11 09:30:05");
+    const QString &time = kTimeLine;
     QTest::newRow("empty price") << "" << "抵用餐劵" << QStringList{"价格:", time, "抵用餐劵"} << 3 << 1;
     QTest::newRow("empty note is a line of one space") << "5元" << "" << QStringList{"价格:5元", time} << 2 << 1;
     QTest::newRow("price of letters, printed unchanged")
@@ -320,7 +321,7 @@ void TestPrinting::unusualFieldTexts()
         QString out;
         for (const char32_t c : text.normalized(QString::NormalizationForm_KC).toUcs4()) {
             if (QChar::isPrint(c) && !QChar::isSpace(c) && QChar::category(c) != QChar::Mark_NonSpacing
-                && QChar::category(c) != QChar::Mark_Enclosing && QChar::requiresSurrogates(c) == false)
+                && QChar::category(c) != QChar::Mark_Enclosing && !QChar::requiresSurrogates(c))
                 out += QString::fromUcs4(&c, 1);
         }
         return out;
@@ -329,7 +330,7 @@ void TestPrinting::unusualFieldTexts()
         const QStringList texts = textsOf(pdfLines(doc));
         QCOMPARE(texts.mid(texts.size() - 4), QStringList(4, QStringLiteral(".")));
         const QString body = comparable(texts.mid(1, texts.size() - 5).join(QString()));
-        const QString expected = comparable(QStringLiteral("价格:") + held + QStringLiteral("时间:2026-12-11 09:30:05抵用餐劵 当日盖章有效"));
+        const QString expected = comparable(QStringLiteral("价格:") + held + kTimeLine + QStringLiteral("抵用餐劵 当日盖章有效"));
         if (price.contains(QChar(0x05E9))) // a reader may give right-to-left runs back in visual order
             QCOMPARE(QSet<QChar>(body.begin(), body.end()), QSet<QChar>(expected.begin(), expected.end()));
         else
